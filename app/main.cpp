@@ -1,0 +1,100 @@
+#include "app/CPortApp.h"
+#include "app/CommandLine.h"
+#include "port/IoPortBackend.h"
+#include "port/Privileges.h"
+#include "port/RecordingPort.h"
+#include "port/SimulatedPort.h"
+
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void PrintLine(std::FILE* stream, const QString& text)
+{
+    std::fprintf(stream, "kelvaro: %s\n", text.toLocal8Bit().constData());
+}
+
+bool DisplayAvailable()
+{
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+// A person who started the program from a desktop menu sees no standard error.
+void ShowStartupError(int& argc, char** argv, const QString& message)
+{
+    if (!DisplayAvailable())
+        return;
+    CPortApp app(argc, argv);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvaro"), message, QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const LaunchOptions options = ParseCommandLine(arguments);
+
+    for (const QString& warning : options.warnings)
+        PrintLine(stderr, warning);
+    if (!options.error.isEmpty()) {
+        PrintLine(stderr, options.error);
+        return EXIT_BAD_COMMAND_LINE;
+    }
+    if (options.showHelp) {
+        std::fputs(options.helpText.toLocal8Bit().constData(), stdout);
+        return EXIT_CLOSED;
+    }
+    if (options.showVersion) {
+        std::puts("kelvaro 0.11");
+        return EXIT_CLOSED;
+    }
+
+    SimulatedBus simulatedBus;
+    IoPortBackend ioPorts;
+    PortBackend* backend = &simulatedBus;
+    QString refusal;
+    if (options.simulate) {
+        BuildSimulatedBus(simulatedBus, options.simulatedPorts);
+    } else {
+        const PortPermissionResult permission = RequestPortPermission();
+        if (permission.outcome == PortPermission::Granted)
+            backend = &ioPorts;
+        else
+            refusal = QString::fromStdString(permission.message);
+    }
+
+    // The port permission, if any, is held; nothing else needs privileges, and the
+    // display connection below must never be made with them.
+    std::string dropError;
+    if (!DropPrivileges(InvokingIdentity(), dropError)) {
+        PrintLine(stderr, QStringLiteral("could not give up privileges (%1); stopping.")
+                              .arg(QString::fromStdString(dropError)));
+        return EXIT_NO_PORT;
+    }
+    if (!refusal.isEmpty()) {
+        PrintLine(stderr, refusal);
+        ShowStartupError(argc, argv, refusal);
+        return EXIT_NO_PORT;
+    }
+
+    RecordingPort tracer(*backend, false);
+    if (options.trace) {
+        tracer.SetListener([](const PortAccess& access) {
+            std::fprintf(stderr, "%s\n", FormatAccess(access).c_str());
+        });
+        SetPortBackend(&tracer);
+    } else {
+        SetPortBackend(backend);
+    }
+
+    CPortApp theApp(argc, argv);
+    theApp.InitInstance();
+    SetPortBackend(nullptr);
+    return theApp.ExitStatus();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+// The main window's client area: the connector picture and, on it, the pin widgets.
+// Its owner paints it, so all drawing logic stays with the window.
+class PinCanvas final : public QWidget {
+    Q_OBJECT
+public:
+    PinCanvas(QSize size, std::function<void()> paint, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override { return size(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::function<void()> m_paint;
+};
