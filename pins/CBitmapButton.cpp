@@ -1,10 +1,11 @@
 #include "pins/CBitmapButton.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
 CBitmapButton::CBitmapButton(QWidget* parent)
-    : QAbstractButton(parent)
+    : QWidget(parent)
 {
     // The discs are opaque squares: repainting one never needs the picture beneath.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -29,4 +30,19 @@ void CBitmapButton::paintEvent(QPaintEvent*)
         painter.drawPixmap(0, 0, *m_image);
     else
         painter.fillRect(rect(), palette().window());
+}
+
+void CBitmapButton::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void CBitmapButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
 }

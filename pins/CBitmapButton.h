@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QAbstractButton>
+#include <QWidget>
 
 class QPixmap;
 
 // A pin disc that can be clicked. It paints nothing but its current image, so it looks
 // the same pressed, focused or idle; only SetImage changes what it shows.
-class CBitmapButton final : public QAbstractButton {
+// A plain widget rather than a QAbstractButton: buttons never count as opaque, so each
+// redraw of one would repaint the connector picture beneath it too.
+class CBitmapButton final : public QWidget {
     Q_OBJECT
 public:
     explicit CBitmapButton(QWidget* parent = nullptr);
@@ -17,9 +19,16 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // Pressed and released over the disc with the left button.
+    void clicked();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const QPixmap* m_image = nullptr;
+    bool m_pressed = false;
 };

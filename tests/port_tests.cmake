@@ -1,0 +1,6 @@
+kelvaro_add_port_test(tst_portaccess)
+kelvaro_add_port_test(tst_discovery)
+kelvaro_add_port_test(tst_simulatedport)
+kelvaro_add_port_test(tst_simulationconfig)
+kelvaro_add_port_test(tst_direction)
+kelvaro_add_port_test(tst_pinmap)
