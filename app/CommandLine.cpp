@@ -48,7 +48,8 @@ LaunchOptions ParseCommandLine(const QStringList& arguments)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    options.helpText = parser.helpText();
+    // Read before any application object exists, so the parser cannot know our name.
+    options.helpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kelvaro"));
 
     // "--simulate" may stand alone; the parser wants a value, so give it the default.
     QStringList args = arguments;

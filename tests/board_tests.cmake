@@ -1,1 +1,5 @@
 kelvaro_add_test(tst_pinboard)
+kelvaro_add_test(tst_startup)
+kelvaro_add_test(tst_commandline)
+target_compile_definitions(tst_commandline PRIVATE KELVARO_PROGRAM="$<TARGET_FILE:kelvaro>")
+add_dependencies(tst_commandline kelvaro)
