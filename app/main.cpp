@@ -8,12 +8,21 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
+#include <pwd.h>
 
 namespace {
 
 void PrintLine(std::FILE* stream, const QString& text)
 {
     std::fprintf(stream, "kelvaro: %s\n", text.toLocal8Bit().constData());
+}
+
+// Under sudo HOME still names root's home, which the user we became cannot write.
+void UseHomeOf(const UnprivilegedIdentity& user)
+{
+    const passwd* entry = getpwuid(user.uid);
+    if (entry && entry->pw_dir && *entry->pw_dir)
+        setenv("HOME", entry->pw_dir, 1);
 }
 
 bool DisplayAvailable()
@@ -71,12 +80,14 @@ int main(int argc, char** argv)
 
     // The port permission, if any, is held; nothing else needs privileges, and the
     // display connection below must never be made with them.
+    const UnprivilegedIdentity user = InvokingIdentity();
     std::string dropError;
-    if (!DropPrivileges(InvokingIdentity(), dropError)) {
+    if (!DropPrivileges(user, dropError)) {
         PrintLine(stderr, QStringLiteral("could not give up privileges (%1); stopping.")
                               .arg(QString::fromStdString(dropError)));
         return EXIT_NO_PORT;
     }
+    UseHomeOf(user);
     if (!refusal.isEmpty()) {
         PrintLine(stderr, refusal);
         ShowStartupError(argc, argv, refusal);
