@@ -1,44 +1,44 @@
 #include "ui/CBidirTestDlg.h"
 
 #include "port/PortDiscovery.h"
+#include "ui_CBidirTestDlg.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
-
-// Placeholder until the dialog's template lands.
 CBidirTestDlg::CBidirTestDlg(QWidget* parent)
     : CDialog(parent)
-    , m_ui(nullptr)
+    , m_ui(new Ui::CBidirTestDlg)
 {
-    setWindowTitle(QStringLiteral("Checking for bidirectional mode support"));
-    auto* layout = new QVBoxLayout(this);
-    auto* start = new QPushButton(QStringLiteral("Start the test"), this);
-    auto* back = new QPushButton(QStringLiteral("Main Menu"), this);
-    auto* result = new QLabel(this);
-    result->setObjectName(QStringLiteral("result"));
-    layout->addWidget(result);
-    layout->addWidget(start);
-    layout->addWidget(back);
-    connect(start, &QPushButton::clicked, this, &CBidirTestDlg::accept);
-    connect(back, &QPushButton::clicked, this, &CBidirTestDlg::reject);
+    m_ui->setupUi(this);
+    connect(m_ui->startButton, &QPushButton::clicked, this, &CBidirTestDlg::accept);
+    connect(m_ui->mainMenuButton, &QPushButton::clicked, this, &CBidirTestDlg::reject);
 }
 
-CBidirTestDlg::~CBidirTestDlg() = default;
+CBidirTestDlg::~CBidirTestDlg()
+{
+    delete m_ui;
+}
+
+bool CBidirTestDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    // Qt would hand the focus to the default button; the test button comes first.
+    m_ui->startButton->setFocus();
+    return false;
+}
 
 QString CBidirTestDlg::ResultText() const
 {
-    return findChild<QLabel*>(QStringLiteral("result"))->text();
+    return m_ui->testResult->text();
 }
 
 void CBidirTestDlg::accept()
 {
+    // A run that finds nothing must not keep the mode of an earlier one.
     m_foundMode = BIDIR_NONE;
     m_foundMode = RunBidirTest(g_portBase);
-    findChild<QLabel*>(QStringLiteral("result"))
-        ->setText(m_foundMode == BIDIR_NONE
-                      ? QStringLiteral("It seems the port doesn't support bidirectional mode.")
-                      : QStringLiteral("It seems the port supports bidirectional mode %1.").arg(m_foundMode));
+    m_ui->testResult->setText(
+        m_foundMode == BIDIR_NONE
+            ? QStringLiteral("It seems the port doesn't support bidirectional mode.")
+            : QString::asprintf("It seems the port supports bidirectional mode %d.", m_foundMode));
 }
 
 void CBidirTestDlg::reject()

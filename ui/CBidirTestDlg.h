@@ -23,6 +23,9 @@ public:
     // "Main Menu", Esc and the close box: end with the mode found.
     void reject() override;
 
+protected:
+    bool OnInitDialog() override;
+
 private:
     Ui::CBidirTestDlg* m_ui;
     BidirMode m_foundMode = BIDIR_NONE;
