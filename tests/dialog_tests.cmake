@@ -1,1 +1,2 @@
 kelvaro_add_test(tst_bidirtestdlg)
+kelvaro_add_test(tst_portselectdlg)

@@ -2,52 +2,46 @@
 
 #include "port/PortDiscovery.h"
 #include "res/ResourceIds.h"
+#include "ui_CPortSelectDlg.h"
 
-#include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
-
-// Placeholder until the dialog's template lands.
 CPortSelectDlg::CPortSelectDlg(QWidget* parent)
     : CDialog(parent)
-    , m_ui(nullptr)
+    , m_ui(new Ui::CPortSelectDlg)
 {
-    setWindowTitle(QStringLiteral("Choose the new parallel port to test"));
-    auto* layout = new QVBoxLayout(this);
-    auto* list = new QListWidget(this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    layout->addWidget(list);
-    layout->addWidget(ok);
-    layout->addWidget(cancel);
-    connect(ok, &QPushButton::clicked, this, &CPortSelectDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CPortSelectDlg::reject);
+    m_ui->setupUi(this);
+    connect(m_ui->okButton, &QPushButton::clicked, this, &CPortSelectDlg::accept);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &CPortSelectDlg::reject);
 }
 
-CPortSelectDlg::~CPortSelectDlg() = default;
+CPortSelectDlg::~CPortSelectDlg()
+{
+    delete m_ui;
+}
 
 QListWidget* CPortSelectDlg::PortList() const
 {
-    return findChild<QListWidget*>();
+    return m_ui->portList;
 }
 
 bool CPortSelectDlg::OnInitDialog()
 {
-    int selected = -1;
+    CDialog::OnInitDialog();
+    // Table order, as discovery found them; the current port comes up selected.
     for (int i = 0; i < g_portCount; ++i) {
-        PortList()->addItem(QString::asprintf("Port %d: %X", i + 1, static_cast<unsigned>(g_portList[i])));
+        m_ui->portList->addItem(QString::asprintf("Port %d: %X", i + 1, static_cast<unsigned>(g_portList[i])));
         if (g_portList[i] == g_portBase)
-            selected = i;
+            m_ui->portList->setCurrentRow(i);
     }
-    PortList()->setCurrentRow(selected);
     return true;
 }
 
 void CPortSelectDlg::accept()
 {
-    const int selected = PortList()->currentRow();
-    if (selected != -1)
-        g_portBase = g_portList[selected];
+    // The selection, not the current item: a list that merely had the focus has a
+    // current item without anything being chosen.
+    const QList<QListWidgetItem*> selected = m_ui->portList->selectedItems();
+    if (!selected.isEmpty())
+        g_portBase = g_portList[m_ui->portList->row(selected.first())];
     done(IDOK);
 }
 
