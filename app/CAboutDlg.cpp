@@ -1,20 +1,34 @@
 #include "app/CAboutDlg.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "pins/PinImages.h"
+#include "res/ResourceIds.h"
+#include "ui_CAboutDlg.h"
 
-// Placeholder until the dialog's template lands.
+#include <utility>
+
 CAboutDlg::CAboutDlg(QWidget* parent)
     : CDialog(parent)
-    , m_ui(nullptr)
+    , m_ui(new Ui::CAboutDlg)
 {
-    setWindowTitle(QStringLiteral("Infos about Kelvaro"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Kelvaro 0.11"), this));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    layout->addWidget(ok);
-    connect(ok, &QPushButton::clicked, this, &CAboutDlg::accept);
+    m_ui->setupUi(this);
+    connect(m_ui->okButton, &QPushButton::clicked, this, &CAboutDlg::accept);
+
+    // The pictures come from the one image cache; each shows at its own size.
+    const std::pair<QLabel*, int> pictures[] = {
+        {m_ui->statusLowPicture, IDB_STATUS_LOW},   {m_ui->controlHighPicture, IDB_CONTROL_HIGH},
+        {m_ui->dataLowPicture, IDB_DATA_LOW},       {m_ui->logoPicture, IDB_LOGO},
+        {m_ui->statusHighPicture, IDB_STATUS_HIGH}, {m_ui->controlLowPicture, IDB_CONTROL_LOW},
+        {m_ui->groundPicture1, IDB_PIN_GROUND},     {m_ui->groundPicture2, IDB_PIN_GROUND},
+        {m_ui->dataHighPicture, IDB_DATA_HIGH},
+    };
+    for (const auto& [label, imageId] : pictures) {
+        const QPixmap& image = PinImages::Get(imageId);
+        label->setPixmap(image);
+        label->resize(image.deviceIndependentSize().toSize());
+    }
 }
 
-CAboutDlg::~CAboutDlg() = default;
+CAboutDlg::~CAboutDlg()
+{
+    delete m_ui;
+}

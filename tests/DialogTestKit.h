@@ -89,5 +89,5 @@ inline QString BoardState(const CPinBoardDlg& board)
     return QString::asprintf("title '%s', menu %s, shadows %02X %02X %02X, mode %d, direction %d, %s",
                              qPrintable(board.windowTitle()), qPrintable(menu), g_dataShadow, g_statusShadow,
                              g_controlShadow, board.BidirMode(), board.InputDirection(),
-                             board.isVisible() ? "shown" : "hidden");
+                             board.isMinimized() ? "minimised" : board.isVisible() ? "shown" : "hidden");
 }

@@ -1,2 +1,3 @@
 kelvaro_add_test(tst_bidirtestdlg)
 kelvaro_add_test(tst_portselectdlg)
+kelvaro_add_test(tst_aboutdlg)
