@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PortFixture.h"
 #include "res/ResourceIds.h"
 #include "ui/CPinBoardDlg.h"
 
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <functional>
+#include <memory>
 
 // Acts on the first modal dialog of type T that opens while it watches, once it is the
 // active window. The action runs inside that dialog's exec(), as a person's keys and
@@ -91,3 +93,27 @@ inline QString BoardState(const CPinBoardDlg& board)
                              g_controlShadow, board.BidirMode(), board.InputDirection(),
                              board.isMinimized() ? "minimised" : board.isVisible() ? "shown" : "hidden");
 }
+
+// The main window open on a simulated machine, its first look at the port done.
+struct Board {
+    PortFixture f;
+    std::unique_ptr<CPinBoardDlg> window;
+
+    explicit Board(std::string_view ports = "378:ps2+loopback")
+        : f(ports)
+    {
+        f.Discover();
+        window = std::make_unique<CPinBoardDlg>();
+        window->show();
+        f.ClearLog();
+    }
+
+    std::vector<PortAccess> Writes() const
+    {
+        std::vector<PortAccess> writes;
+        for (const PortAccess& access : f.Log())
+            if (access.kind == PortAccess::Write)
+                writes.push_back(access);
+        return writes;
+    }
+};

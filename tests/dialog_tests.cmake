@@ -1,3 +1,5 @@
 kelvaro_add_test(tst_bidirtestdlg)
 kelvaro_add_test(tst_portselectdlg)
 kelvaro_add_test(tst_aboutdlg)
+kelvaro_add_test(tst_helpfile)
+target_compile_definitions(tst_helpfile PRIVATE KELVARO_HELP_SOURCE="${PROJECT_SOURCE_DIR}/res/help/kelvaro.HLP")

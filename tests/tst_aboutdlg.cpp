@@ -17,30 +17,6 @@
 
 namespace {
 
-// The main window open on a simulated machine, its first look at the port done.
-struct Board {
-    PortFixture f;
-    std::unique_ptr<CPinBoardDlg> window;
-
-    explicit Board(std::string_view ports = "378:ps2+loopback")
-        : f(ports)
-    {
-        f.Discover();
-        window = std::make_unique<CPinBoardDlg>();
-        window->show();
-        f.ClearLog();
-    }
-
-    std::vector<PortAccess> Writes() const
-    {
-        std::vector<PortAccess> writes;
-        for (const PortAccess& access : f.Log())
-            if (access.kind == PortAccess::Write)
-                writes.push_back(access);
-        return writes;
-    }
-};
-
 QString Focused()
 {
     const QWidget* widget = QApplication::focusWidget();
