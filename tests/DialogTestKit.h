@@ -51,19 +51,20 @@ private:
     int m_seen = 0;
 };
 
-// The window manager's close box: a spontaneous close request to the window.
+// The window manager's close box: a close request to the window, where the window
+// system delivers it.
 inline void PressCloseBox(QWidget* window)
 {
     QCloseEvent event;
     QApplication::sendEvent(window->windowHandle(), &event);
 }
 
-// Names of the dialog's texts and pictures that would not show whole: cut by their
-// own box, or sticking out of the dialog.
+// Names of the dialog's texts, buttons and pictures that would not show whole: cut by
+// their own box, or sticking out of the dialog.
 inline QStringList ClippedItems(const QWidget& dialog)
 {
     QStringList clipped;
-    for (const QWidget* child : dialog.findChildren<QWidget*>()) {
+    for (const QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         bool whole = dialog.rect().contains(child->geometry());
         if (const auto* label = qobject_cast<const QLabel*>(child)) {
             const QSize need = label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))

@@ -103,7 +103,7 @@ private slots:
         QVERIFY(Button(&dialog, "okButton")->isDefault());
         QCOMPARE(dialog.PortList()->selectionMode(), QAbstractItemView::SingleSelection);
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-        QCOMPARE(ClippedItems(dialog), QStringList());
+        QCOMPARE(ClippedItems(dialog).join(u", "), QString());
         // Three ports, every one whole without scrolling.
         for (int row = 0; row < 3; ++row)
             QVERIFY(dialog.PortList()->viewport()->rect().contains(
