@@ -6,7 +6,8 @@
 
 void CPinBoardDlg::OnBidirTest()
 {
-    CBidirTestDlg test;
+    // Owned by the main window, as a window manager expects: centred on it, never behind it.
+    CBidirTestDlg test(this);
     const int result = test.exec();
     // Only a real mode counts: a dialog that failed to run must not pass for a success.
     if (!IsBidirMode(result))

@@ -83,7 +83,8 @@ void CPinBoardDlg::OnSysCommand(unsigned id, long)
 
 void CPinBoardDlg::RunAboutBox()
 {
-    CAboutDlg about;
+    // Owned by the main window, as a window manager expects: centred on it, never behind it.
+    CAboutDlg about(this);
     about.exec();
 }
 

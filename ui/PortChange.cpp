@@ -6,7 +6,8 @@
 
 void CPinBoardDlg::OnOptionsPort()
 {
-    CPortSelectDlg select;
+    // Owned by the main window, as a window manager expects: centred on it, never behind it.
+    CPortSelectDlg select(this);
     StopPollTimer();
     const PortAddress previousPort = g_portBase;
 
