@@ -24,7 +24,8 @@ ensure_packages() {
 }
 
 # What building and running the program needs.
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-base-dev-tools libqt6test6 libcap-dev)
+# The dialogs are laid out for DejaVu Sans, the usual desktop font.
+BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-base-dev-tools libqt6test6 libcap-dev fonts-dejavu-core)
 # What the emulated-PC test of the direct I/O backend needs besides.
 EMULATOR_PACKAGES=(qemu-system-x86 linux-image-amd64 cpio xz-utils)
 
