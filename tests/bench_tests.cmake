@@ -1,0 +1,1 @@
+kelvaro_add_test(tst_tickcost)
