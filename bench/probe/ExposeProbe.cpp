@@ -58,10 +58,10 @@ class ExposeProbe final : public QGenericPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "probe.json")
 public:
-    QObject* create(const QString&, const QString& spec) override
+    QObject* create(const QString&, const QString& argument) override
     {
         bool ok = false;
-        const int fd = spec.toInt(&ok);
+        const int fd = argument.toInt(&ok);
         return ok ? new ExposeWatch(fd) : nullptr;
     }
 };
