@@ -1,5 +1,7 @@
 #include "port/SimulatedPort.h"
 
+#include <array>
+
 namespace {
 
 constexpr int DATA_FIRST_PIN = 2;
@@ -24,6 +26,22 @@ struct ControlLine {
 constexpr ControlLine CONTROL_LINES[] = {
     {0, 1, true}, {1, 14, true}, {2, 16, false}, {3, 17, true},
 };
+
+constexpr PinLevels CONTROL_PIN_MASK = PinBit(1) | PinBit(14) | PinBit(16) | PinBit(17);
+constexpr PinLevels DATA_PIN_MASK = PinLevels{0xFF} << DATA_FIRST_PIN;
+
+// The levels on the control pins for each value of control bits 0 to 3, worked out
+// once from the table above: the poll reads the status register twenty times a second.
+constexpr std::array<PinLevels, 16> CONTROL_PIN_LEVELS = [] {
+    std::array<PinLevels, 16> levels{};
+    for (unsigned value = 0; value < 16; ++value) {
+        for (const ControlLine& line : CONTROL_LINES) {
+            if (((value >> line.bit) & 1) != unsigned(line.inverted))
+                levels[value] |= PinBit(line.pin);
+        }
+    }
+    return levels;
+}();
 
 // Loopback wiring: data pin -> status pin.
 constexpr std::pair<int, int> LOOPBACK_WIRES[] = {
@@ -104,19 +122,11 @@ void SimulatedChip::Attach(std::shared_ptr<PortDevice> device)
 
 PinLevels SimulatedChip::PortDrivenLines(PinLevels& mask) const
 {
-    PinLevels levels = 0;
-    mask = 0;
-    for (const ControlLine& line : CONTROL_LINES) {
-        mask |= PinBit(line.pin);
-        if (((m_control >> line.bit) & 1) != line.inverted)
-            levels |= PinBit(line.pin);
-    }
+    PinLevels levels = CONTROL_PIN_LEVELS[m_control & 0x0F];
+    mask = CONTROL_PIN_MASK;
     if (!DataLinesAreInputs()) {
-        for (int bit = 0; bit < 8; ++bit) {
-            mask |= PinBit(DATA_FIRST_PIN + bit);
-            if ((m_dataLatch >> bit) & 1)
-                levels |= PinBit(DATA_FIRST_PIN + bit);
-        }
+        mask |= DATA_PIN_MASK;
+        levels |= PinLevels{m_dataLatch} << DATA_FIRST_PIN;
     }
     return levels;
 }
@@ -170,15 +180,23 @@ void SimulatedChip::Write(int offset, std::uint8_t value)
 
 SimulatedChip& SimulatedBus::AddChip(PortAddress base, SimChipKind kind)
 {
-    auto& slot = m_chips[base];
-    slot = std::make_unique<SimulatedChip>(kind);
-    return *slot;
+    for (auto& [existing, chip] : m_chips) {
+        if (existing == base) {
+            chip = std::make_unique<SimulatedChip>(kind);
+            return *chip;
+        }
+    }
+    m_chips.emplace_back(base, std::make_unique<SimulatedChip>(kind));
+    return *m_chips.back().second;
 }
 
 SimulatedChip* SimulatedBus::ChipAt(PortAddress base)
 {
-    auto it = m_chips.find(base);
-    return it == m_chips.end() ? nullptr : it->second.get();
+    for (auto& [existing, chip] : m_chips) {
+        if (existing == base)
+            return chip.get();
+    }
+    return nullptr;
 }
 
 SimulatedChip* SimulatedBus::Decode(PortAddress address, int& offset)

@@ -3,8 +3,8 @@
 #include "port/PortBackend.h"
 
 #include <cstdint>
-#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // Levels on the 25 pins of the connector: bit p is pin p (bit 0 unused).
@@ -98,5 +98,6 @@ public:
 private:
     SimulatedChip* Decode(PortAddress address, int& offset);
 
-    std::map<PortAddress, std::unique_ptr<SimulatedChip>> m_chips;
+    // A handful at most: a list is the quickest to search.
+    std::vector<std::pair<PortAddress, std::unique_ptr<SimulatedChip>>> m_chips;
 };

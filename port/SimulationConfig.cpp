@@ -78,7 +78,7 @@ SimulationParse ParseSimulatedPorts(std::string_view text)
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
         const std::string_view item = Trim(text.substr(start, comma - start));
-        const std::string quoted = "'" + std::string(item) + "'";
+        const std::string quoted = std::string(1, '\'').append(item).append(1, '\'');
         if (item.empty())
             return Fail("empty entry in the simulated port list");
 

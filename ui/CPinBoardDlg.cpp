@@ -11,7 +11,6 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QTimerEvent>
 #include <QVBoxLayout>
 
 int g_showPinNumbers = 0;
@@ -94,17 +93,12 @@ QWidget* CPinBoardDlg::ClientArea() const
 
 void CPinBoardDlg::StartPollTimer()
 {
-    m_pollTimer.start(static_cast<int>(POLL_INTERVAL_MS), this);
+    m_pollTimer.Start(static_cast<int>(POLL_INTERVAL_MS));
 }
 
 void CPinBoardDlg::StopPollTimer()
 {
-    m_pollTimer.stop();
-}
-
-void CPinBoardDlg::timerEvent(QTimerEvent* event)
-{
-    OnTimer(event->timerId());
+    m_pollTimer.Stop();
 }
 
 void CPinBoardDlg::contextMenuEvent(QContextMenuEvent* event)

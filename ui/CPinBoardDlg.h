@@ -2,8 +2,8 @@
 
 #include "port/Bidirectional.h"
 #include "ui/CDialog.h"
+#include "ui/PollTimer.h"
 
-#include <QBasicTimer>
 #include <QIcon>
 #include <array>
 
@@ -72,11 +72,10 @@ public:
     QLabel* GroundWidget(int pin) const;
     QWidget* ClientArea() const;
     QMenu* SystemMenu() const { return m_systemMenu; }
-    bool PollTimerActive() const { return m_pollTimer.isActive(); }
+    bool PollTimerActive() const { return m_pollTimer.IsActive(); }
 
 protected:
     bool OnInitDialog() override;
-    void timerEvent(QTimerEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -99,5 +98,5 @@ private:
     QVBoxLayout* m_layout = nullptr;
     PinCanvas* m_client = nullptr;
     QMenu* m_systemMenu = nullptr;
-    QBasicTimer m_pollTimer;
+    PollTimer<CPinBoardDlg> m_pollTimer{this};
 };
