@@ -37,8 +37,10 @@ public:
     QString HelpFilePath() const;
     HelpViewer* Help() const { return m_helpViewer; }
 
-private:
+    // White windows and black text for every window and message box to come.
     void SetDialogBkColor();
+
+private:
 
     QPointer<QWidget> m_pMainWnd;
     HelpViewer* m_helpViewer = nullptr;

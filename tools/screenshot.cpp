@@ -34,10 +34,7 @@ int main(int argc, char** argv)
     int appArgc = 1;
     CPortApp app(appArgc, argv);
     // The same look as a real start.
-    QPalette palette = QApplication::palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    QApplication::setPalette(palette);
+    app.SetDialogBkColor();
 
     DiscoverPorts();
     g_portBase = g_portList[0];
