@@ -3,6 +3,7 @@
 #include "res/ResourceIds.h"
 
 #include <QHash>
+#include <QImageReader>
 
 namespace {
 
@@ -36,6 +37,15 @@ const char* PathOf(int imageId)
     return nullptr;
 }
 
+// Every picture is a PNG, which Qt decodes itself. Naming the format and turning
+// detection off keeps Qt from loading each image-format plug-in to ask it first.
+QPixmap Decode(const char* path)
+{
+    QImageReader reader(QString::fromLatin1(path), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 } // namespace
 
 // The images are compiled into this library; a static library must register them.
@@ -59,7 +69,7 @@ const QPixmap& Get(int imageId)
     if (it == cache->end()) {
         ++s_loadCount;
         const char* path = PathOf(imageId);
-        it = cache->insert(imageId, path ? QPixmap(QString::fromLatin1(path)) : QPixmap());
+        it = cache->insert(imageId, path ? Decode(path) : QPixmap());
     }
     return *it;
 }
