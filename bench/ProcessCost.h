@@ -9,7 +9,7 @@
 struct Contender {
     std::string program;
     std::vector<std::string> arguments;
-    bool idle = true; // also measured polling idle; two contenders at most
+    bool idle = true; // also measured polling idle
 };
 
 struct ProcessSettings {
@@ -34,6 +34,7 @@ struct ProcessFigures {
 std::vector<ProcessFigures> MeasureProcesses(const std::vector<Contender>& contenders,
                                              const ProcessSettings& settings);
 
-// The program against the floor, with goals; then against the floor with a menu bar.
+// The program against the floor, with goals; start-up and memory also against the floor
+// with a menu bar, which is what a miss against the bare floor is judged by.
 std::vector<ReportRow> ProcessRows(const ProcessFigures& ours, const ProcessFigures& floor,
                                    const ProcessFigures& menuFloor);
