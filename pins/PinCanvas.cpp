@@ -1,5 +1,7 @@
 #include "pins/PinCanvas.h"
 
+#include <QPaintEvent>
+
 PinCanvas::PinCanvas(QSize size, std::function<void()> paint, QWidget* parent)
     : QWidget(parent)
     , m_paint(std::move(paint))
@@ -7,7 +9,9 @@ PinCanvas::PinCanvas(QSize size, std::function<void()> paint, QWidget* parent)
     setFixedSize(size);
 }
 
-void PinCanvas::paintEvent(QPaintEvent*)
+void PinCanvas::paintEvent(QPaintEvent* event)
 {
+    m_paintRegion = event->region();
     m_paint();
+    m_paintRegion = QRegion();
 }

@@ -12,9 +12,14 @@ public:
 
     QSize sizeHint() const override { return size(); }
 
+    // What the paint in progress must cover: the area asked for, less the pin
+    // widgets, which paint themselves.
+    const QRegion& PaintRegion() const { return m_paintRegion; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     std::function<void()> m_paint;
+    QRegion m_paintRegion;
 };

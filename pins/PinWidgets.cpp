@@ -81,7 +81,11 @@ void CPinBoardDlg::OnPaint()
         return;
     }
     const int picture = g_showPinNumbers != 0 ? IDB_CONNECTOR_NUMBERED : IDB_CONNECTOR;
-    painter.drawPixmap(0, 0, PinImages::Get(picture));
+    const QPixmap& connector = PinImages::Get(picture);
+    // Piece by piece over the rectangles of the area to paint: drawn whole through a
+    // clip with holes for the pins, Qt fills the picture on helper threads it starts.
+    for (const QRect& piece : m_client->PaintRegion())
+        painter.drawPixmap(piece.topLeft(), connector, piece);
 }
 
 QIcon CPinBoardDlg::OnQueryDragIcon() const
