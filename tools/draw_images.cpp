@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 #include <algorithm>
@@ -362,6 +363,27 @@ QImage logo()
     return img;
 }
 
+// An opaque drawing of at most 256 colours is kept as a palette PNG, with exactly its
+// own colours: the same pixels, a third of the bytes to inflate at every start.
+QImage WithPalette(const QImage &img)
+{
+    if (img.hasAlphaChannel())
+        return img;
+    QList<QRgb> colours;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb pixel = img.pixel(x, y);
+            if (!colours.contains(pixel)) {
+                if (colours.size() == 256)
+                    return img;
+                colours.append(pixel);
+            }
+        }
+    }
+    std::sort(colours.begin(), colours.end());
+    return img.convertToFormat(QImage::Format_Indexed8, colours, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -379,7 +401,7 @@ int main(int argc, char **argv)
     bool ok = true;
     const auto save = [&](const QImage &img, const char *name) {
         const QString path = dir.filePath(QString::fromLatin1(name));
-        if (!img.save(path, "PNG")) {
+        if (!WithPalette(img).save(path, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ok = false;
         }
