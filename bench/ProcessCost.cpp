@@ -30,7 +30,6 @@ void Sleep(double seconds)
 
 struct Samples {
     std::vector<double> startupMs;
-    std::vector<double> firstShowKiB;
     std::vector<double> peakKiB;
     double idleCpuSeconds = 0;
     double idleSeconds = 0;
@@ -81,11 +80,9 @@ void StartRun(const Run& run, const ProcessSettings& settings)
 {
     ChildProcess child(run.who->program, run.who->arguments, settings.probeDir);
     const double ms = child.WaitForFirstWindow(FIRST_WINDOW_TIMEOUT_MS);
-    const long peak = child.PeakResidentKiB();
-    if (ms < 0 || peak < 0)
+    if (ms < 0)
         return Fail(run, "showed no window");
     run.samples->startupMs.push_back(ms);
-    run.samples->firstShowKiB.push_back(static_cast<double>(peak));
 }
 
 // The programs are started and left to settle, then run in turns of a fraction of a
@@ -141,8 +138,7 @@ std::vector<Run> Rotated(std::vector<Run> runs, int round)
 
 ProcessFigures Summary(const Samples& s)
 {
-    return {s.idleCpuSeconds * 1e3, s.idleSeconds,     Median(s.startupMs),
-            Median(s.firstShowKiB), Median(s.peakKiB), s.ok};
+    return {s.idleCpuSeconds * 1e3, s.idleSeconds, Median(s.startupMs), Median(s.peakKiB), s.ok};
 }
 
 double PerSecond(const ProcessFigures& f)

@@ -25,7 +25,6 @@ struct ProcessFigures {
     double idleCpuMs = 0;    // CPU time over all idle rounds
     double idleSeconds = 0;  // wall time those rounds were measured over
     double startupMs = 0;    // median, spawn to first exposed window
-    double firstShowKiB = 0; // median VmHWM once the first window is shown
     double peakKiB = 0;      // median VmHWM at the end of an idle round
     bool ok = true;
 };
